@@ -1,0 +1,175 @@
+#include "split_rule.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <ostream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "split_reference.h"
+
+namespace {
+
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+
+// The answer as gorvi writes it, so that a failure reads like an output line.
+std::string show(const SplitAnswer& answer) {
+  if (!answer) {
+    return "-1";
+  }
+  return std::to_string(answer->first) + " " + std::to_string(answer->second);
+}
+
+struct Input {
+  std::int32_t firstLow;
+  std::int32_t firstHigh;
+  std::int32_t secondLow;
+  std::int32_t secondHigh;
+  std::int32_t divisor;
+};
+
+std::ostream& operator<<(std::ostream& out, const Input& in) {
+  return out << in.firstLow << ' ' << in.firstHigh << ' ' << in.secondLow << ' '
+             << in.secondHigh << ' ' << in.divisor;
+}
+
+SplitAnswer split(const Input& in) {
+  return computeSplit(in.firstLow, in.firstHigh, in.secondLow, in.secondHigh, in.divisor);
+}
+
+SplitAnswer reference(const Input& in) {
+  return referenceSplit(in.firstLow, in.firstHigh, in.secondLow, in.secondHigh, in.divisor);
+}
+
+struct NamedCase {
+  const char* name;
+  Input input;
+  const char* expected;
+};
+
+class SplitRuleCase : public testing::TestWithParam<NamedCase> {};
+
+TEST_P(SplitRuleCase, GivesTheExpectedAnswer) {
+  const NamedCase& c = GetParam();
+  EXPECT_EQ(show(split(c.input)), c.expected) << "input: " << c.input;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SplitRuleCase,
+    testing::Values(
+        NamedCase{"ExcessZeroSecondAtUpperBound", {1, 2, 3, 4, 5}, "1 4"},
+        NamedCase{"TargetTenSecondAtUpperBound", {6, 10, 0, 4, 5}, "6 4"},
+        NamedCase{"ExcessNegativeFirstAtLowerBound", {7, 10, 0, 4, 5}, "7 3"},
+        NamedCase{"SumAlreadyAMultiple", {4, 9, 2, 3, 4}, "9 3"},
+        NamedCase{"TargetBelowSum", {0, 10, 0, 10, 7}, "4 10"},
+        NamedCase{"TargetZeroIsAValidTotal", {0, 1, 0, 1, 5}, "0 0"},
+        NamedCase{"SinglePointRangesThatFit", {3, 3, 3, 3, 3}, "3 3"},
+        NamedCase{"TargetBelowLeastTotal", {3, 3, 3, 3, 4}, "-1"},
+        NamedCase{"TargetZeroBelowLeastTotal", {5, 6, 1, 2, 10}, "-1"},
+        NamedCase{"NegativeDivisorActsAsItsMagnitude", {1, 2, 3, 4, -5}, "1 4"},
+        NamedCase{"NegativeSumTargetMovesTowardZero", {-5, -1, -5, -1, 3}, "-1"},
+        NamedCase{"FirstLowAboveFirstHighStillSplits", {5, 3, 0, 10, 1}, "5 8"},
+        NamedCase{"SumWrapsToMinimum", {kMax, kMax, 0, 1, 2}, "2147483647 1"},
+        NamedCase{"DivisorZeroOnlyZeroIsAMultiple", {0, 5, 0, 5, 0}, "0 0"},
+        NamedCase{"DivisorZeroNoZeroTotal", {1, 5, 0, 5, 0}, "-1"},
+        NamedCase{"MinimumSumByMinusOneKeepsTarget", {0, kMin, kMin, 0, -1}, "0 -2147483648"},
+        NamedCase{"MinimumSumByMinusOneExcessWraps", {kMin, 0, 0, kMin, -1}, "-2147483648 0"},
+        NamedCase{"MinimumDivisorMovesTargetToZero", {0, 10, 0, 10, kMin}, "0 0"},
+        NamedCase{"SumAndRestBothWrap", {kMin, kMax, 0, kMax, 1}, "-2147483648 2147483646"}),
+    [](const testing::TestParamInfo<NamedCase>& row) { return std::string(row.param.name); });
+
+// Every well-formed input with small bounds: the rule must give what a search
+// over all pairs gives (the largest qualifying sum, then the largest second).
+SplitAnswer bruteForce(const Input& in) {
+  SplitAnswer best;
+  for (std::int32_t first = in.firstLow; first <= in.firstHigh; ++first) {
+    for (std::int32_t second = in.secondLow; second <= in.secondHigh; ++second) {
+      const std::int32_t sum = first + second;
+      if (sum % in.divisor != 0) {
+        continue;
+      }
+      if (!best || sum > best->first + best->second ||
+          (sum == best->first + best->second && second > best->second)) {
+        best = SplitPair{first, second};
+      }
+    }
+  }
+  return best;
+}
+
+TEST(SplitRule, MatchesBruteForceOnEveryWellFormedSmallInput) {
+  constexpr std::int32_t kBound = 12;
+  constexpr std::int32_t kLargestDivisor = 15;
+  for (std::int32_t firstLow = 0; firstLow <= kBound; ++firstLow) {
+    for (std::int32_t firstHigh = firstLow; firstHigh <= kBound; ++firstHigh) {
+      for (std::int32_t secondLow = 0; secondLow <= kBound; ++secondLow) {
+        for (std::int32_t secondHigh = secondLow; secondHigh <= kBound; ++secondHigh) {
+          for (std::int32_t divisor = 1; divisor <= kLargestDivisor; ++divisor) {
+            const Input in{firstLow, firstHigh, secondLow, secondHigh, divisor};
+            ASSERT_EQ(show(split(in)), show(bruteForce(in))) << "input: " << in;
+          }
+        }
+      }
+    }
+  }
+}
+
+// Outside the well-formed reading only the steps themselves say what the
+// answer is; they are checked against the 64-bit reading of the same steps.
+const std::vector<std::int32_t>& boundaryValues() {
+  static const std::vector<std::int32_t> values{
+      kMin, kMin + 1, kMin / 2, -7, -2, -1, 0, 1, 2, 3, 7, kMax / 2 + 1, kMax - 1, kMax};
+  return values;
+}
+
+TEST(SplitRule, MatchesReferenceOnEveryCombinationOfBoundaryValues) {
+  for (std::int32_t firstLow : boundaryValues()) {
+    for (std::int32_t firstHigh : boundaryValues()) {
+      for (std::int32_t secondLow : boundaryValues()) {
+        for (std::int32_t secondHigh : boundaryValues()) {
+          for (std::int32_t divisor : boundaryValues()) {
+            const Input in{firstLow, firstHigh, secondLow, secondHigh, divisor};
+            ASSERT_EQ(show(split(in)), show(reference(in))) << "input: " << in;
+          }
+        }
+      }
+    }
+  }
+}
+
+TEST(SplitRule, MatchesReferenceOnSeededRandomInputs) {
+  std::mt19937 generator(20261210);
+  std::uniform_int_distribution<std::int32_t> anyValue(kMin, kMax);
+  std::uniform_int_distribution<std::int32_t> smallValue(-40, 40);
+  std::uniform_int_distribution<std::size_t> boundaryIndex(0, boundaryValues().size() - 1);
+  std::uniform_int_distribution<int> kind(0, 2);
+  // Each value is drawn from the whole range, near zero, or from the boundary
+  // set, so that wrap-around, small ranges and their mixtures all occur.
+  const auto draw = [&] {
+    switch (kind(generator)) {
+      case 0:
+        return anyValue(generator);
+      case 1:
+        return smallValue(generator);
+      default:
+        return boundaryValues()[boundaryIndex(generator)];
+    }
+  };
+  for (int i = 0; i < 2'000'000; ++i) {
+    const Input in{draw(), draw(), draw(), draw(), draw()};
+    ASSERT_EQ(show(split(in)), show(reference(in))) << "input: " << in;
+  }
+}
+
+// The reference is only worth comparing against if it reads the steps right.
+static_assert(wrapTo32(std::int64_t{kMax} + 1) == kMin);
+static_assert(wrapTo32(std::int64_t{kMin} - 1) == kMax);
+static_assert(referenceSplit(kMax, kMax, 0, 1, 2) == SplitPair{kMax, 1});
+static_assert(referenceSplit(-5, -1, -5, -1, 3) == std::nullopt);
+
+}  // namespace
