@@ -2,7 +2,6 @@
 // total to "gorvi.out", prints nothing, and exits 0.
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <iostream>
 
 #include "split_rule.h"
@@ -12,13 +11,11 @@ int main() {
   // emptied whatever becomes of gorvi.in.
   const bool inputOpen = std::freopen("gorvi.in", "rt", stdin) != nullptr;
   const bool outputOpen = std::freopen("gorvi.out", "wt", stdout) != nullptr;
-  if (!outputOpen) {
-    // A failed reopen leaves stdout closed, and the flush of std::cout at a
-    // normal exit would still reach it. Leave at once: nothing is buffered.
-    std::_Exit(0);
-  }
-  if (!inputOpen) {
-    return 0;  // gorvi.out stays empty: no answer was computed.
+  // A failed reopen leaves that stream closed: it must not be read or
+  // written, and the answer must not go to the console instead. An input
+  // that cannot be opened leaves gorvi.out empty: no answer was computed.
+  if (!inputOpen || !outputOpen) {
+    return 0;
   }
 
   std::int32_t firstLow = 0;
@@ -34,8 +31,7 @@ int main() {
     return 0;  // gorvi.out stays empty: no answer was computed.
   }
 
-  const SplitAnswer answer =
-      computeSplit(firstLow, firstHigh, secondLow, secondHigh, divisor);
+  const SplitAnswer answer = computeSplit(firstLow, firstHigh, secondLow, secondHigh, divisor);
   if (answer) {
     std::cout << answer->first << ' ' << answer->second << std::endl;
   } else {

@@ -13,14 +13,12 @@ static_assert(std::numeric_limits<unsigned int>::digits >= 32,
 
 // a + b, wrapping around modulo 2^32.
 constexpr std::int32_t wrappingAdd(std::int32_t a, std::int32_t b) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) +
-                                   static_cast<std::uint32_t>(b));
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
 }
 
 // a - b, wrapping around modulo 2^32.
 constexpr std::int32_t wrappingSub(std::int32_t a, std::int32_t b) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) -
-                                   static_cast<std::uint32_t>(b));
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
 }
 
 // The remainder of a / b truncated toward zero: the sign of a, smaller than b
@@ -46,9 +44,8 @@ static_assert(truncatingRem(kMin, -1) == 0 && truncatingRem(kMin, 0) == kMin);
 
 }  // namespace
 
-SplitAnswer computeSplit(std::int32_t firstLow, std::int32_t firstHigh,
-                         std::int32_t secondLow, std::int32_t secondHigh,
-                         std::int32_t divisor) {
+SplitAnswer computeSplit(std::int32_t firstLow, std::int32_t firstHigh, std::int32_t secondLow,
+                         std::int32_t secondHigh, std::int32_t divisor) {
   const std::int32_t sum = wrappingAdd(firstHigh, secondHigh);
   // The one total tried. For a negative sum the truncating remainder moves it
   // toward zero, above sum.

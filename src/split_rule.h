@@ -21,6 +21,5 @@ using SplitAnswer = std::optional<SplitPair>;
 // wrap around, remainders truncate toward zero, comparisons are signed. That
 // fixes an answer for every input, including empty ranges, negative values
 // and sums that overflow. Pure: no state, no input or output.
-SplitAnswer computeSplit(std::int32_t firstLow, std::int32_t firstHigh,
-                         std::int32_t secondLow, std::int32_t secondHigh,
-                         std::int32_t divisor);
+SplitAnswer computeSplit(std::int32_t firstLow, std::int32_t firstHigh, std::int32_t secondLow,
+                         std::int32_t secondHigh, std::int32_t divisor);

@@ -34,8 +34,8 @@ struct Input {
 };
 
 std::ostream& operator<<(std::ostream& out, const Input& in) {
-  return out << in.firstLow << ' ' << in.firstHigh << ' ' << in.secondLow << ' '
-             << in.secondHigh << ' ' << in.divisor;
+  return out << in.firstLow << ' ' << in.firstHigh << ' ' << in.secondLow << ' ' << in.secondHigh
+             << ' ' << in.divisor;
 }
 
 SplitAnswer split(const Input& in) {
@@ -143,21 +143,22 @@ TEST(SplitRule, MatchesReferenceOnEveryCombinationOfBoundaryValues) {
 }
 
 TEST(SplitRule, MatchesReferenceOnSeededRandomInputs) {
+  // Raw mt19937 output, whose sequence the standard fixes, converted by hand:
+  // the library's distributions differ between implementations.
+  // A fixed seed: every run checks the same inputs.
+  // NOLINTNEXTLINE(cert-msc32-c,cert-msc51-cpp)
   std::mt19937 generator(20261210);
-  std::uniform_int_distribution<std::int32_t> anyValue(kMin, kMax);
-  std::uniform_int_distribution<std::int32_t> smallValue(-40, 40);
-  std::uniform_int_distribution<std::size_t> boundaryIndex(0, boundaryValues().size() - 1);
-  std::uniform_int_distribution<int> kind(0, 2);
+  const auto next = [&] { return static_cast<std::uint32_t>(generator()); };
   // Each value is drawn from the whole range, near zero, or from the boundary
   // set, so that wrap-around, small ranges and their mixtures all occur.
-  const auto draw = [&] {
-    switch (kind(generator)) {
+  const auto draw = [&]() -> std::int32_t {
+    switch (next() % 3) {
       case 0:
-        return anyValue(generator);
+        return static_cast<std::int32_t>(next());
       case 1:
-        return smallValue(generator);
+        return static_cast<std::int32_t>(next() % 81) - 40;
       default:
-        return boundaryValues()[boundaryIndex(generator)];
+        return boundaryValues()[next() % boundaryValues().size()];
     }
   };
   for (int i = 0; i < 2'000'000; ++i) {
