@@ -7,31 +7,23 @@
 #include <random>
 #include <vector>
 
-#include "split_rule.h"
+#include "split_input.h"
 
 namespace {
-
-struct Input {
-  std::int32_t firstLow;
-  std::int32_t firstHigh;
-  std::int32_t secondLow;
-  std::int32_t secondHigh;
-  std::int32_t divisor;
-};
 
 // 4096 inputs, a mix of small ranges and full-range values, so that both
 // branches and both answers occur and the branch predictor cannot learn them.
 // The divisor is never 0 or -1, so that the plain remainder loop is defined.
-const std::vector<Input>& inputs() {
-  static const std::vector<Input> all = [] {
+const std::vector<SplitInput>& inputs() {
+  static const std::vector<SplitInput> all = [] {
     std::mt19937 generator(7);  // NOLINT(cert-msc32-c,cert-msc51-cpp): the same inputs every run
     const auto value = [&]() -> std::int32_t {
       const auto raw = static_cast<std::uint32_t>(generator());
       return raw % 2 == 0 ? static_cast<std::int32_t>(raw) : static_cast<std::int32_t>(raw % 200);
     };
-    std::vector<Input> made;
+    std::vector<SplitInput> made;
     while (made.size() < 4096) {
-      const Input in{value(), value(), value(), value(), value()};
+      const SplitInput in{value(), value(), value(), value(), value()};
       if (in.divisor != 0 && in.divisor != -1) {
         made.push_back(in);
       }
@@ -42,21 +34,20 @@ const std::vector<Input>& inputs() {
 }
 
 void computeSplitCall(benchmark::State& state) {
-  const std::vector<Input>& all = inputs();
+  const std::vector<SplitInput>& all = inputs();
   std::size_t i = 0;
   for (auto _ : state) {
-    const Input& in = all[i++ % all.size()];
-    benchmark::DoNotOptimize(
-        computeSplit(in.firstLow, in.firstHigh, in.secondLow, in.secondHigh, in.divisor));
+    const SplitInput& in = all[i++ % all.size()];
+    benchmark::DoNotOptimize(split(in));
   }
 }
 BENCHMARK(computeSplitCall);
 
 void remainderOnly(benchmark::State& state) {
-  const std::vector<Input>& all = inputs();
+  const std::vector<SplitInput>& all = inputs();
   std::size_t i = 0;
   for (auto _ : state) {
-    const Input& in = all[i++ % all.size()];
+    const SplitInput& in = all[i++ % all.size()];
     benchmark::DoNotOptimize(in.firstHigh % in.divisor);
   }
 }

@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
-#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "split_input.h"
 #include "split_reference.h"
 
 namespace {
@@ -25,30 +25,13 @@ std::string show(const SplitAnswer& answer) {
   return std::to_string(answer->first) + " " + std::to_string(answer->second);
 }
 
-struct Input {
-  std::int32_t firstLow;
-  std::int32_t firstHigh;
-  std::int32_t secondLow;
-  std::int32_t secondHigh;
-  std::int32_t divisor;
-};
-
-std::ostream& operator<<(std::ostream& out, const Input& in) {
-  return out << in.firstLow << ' ' << in.firstHigh << ' ' << in.secondLow << ' ' << in.secondHigh
-             << ' ' << in.divisor;
-}
-
-SplitAnswer split(const Input& in) {
-  return computeSplit(in.firstLow, in.firstHigh, in.secondLow, in.secondHigh, in.divisor);
-}
-
-SplitAnswer reference(const Input& in) {
+SplitAnswer reference(const SplitInput& in) {
   return referenceSplit(in.firstLow, in.firstHigh, in.secondLow, in.secondHigh, in.divisor);
 }
 
 struct NamedCase {
   const char* name;
-  Input input;
+  SplitInput input;
   const char* expected;
 };
 
@@ -85,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Every well-formed input with small bounds: the rule must give what a search
 // over all pairs gives (the largest qualifying sum, then the largest second).
-SplitAnswer bruteForce(const Input& in) {
+SplitAnswer bruteForce(const SplitInput& in) {
   SplitAnswer best;
   for (std::int32_t first = in.firstLow; first <= in.firstHigh; ++first) {
     for (std::int32_t second = in.secondLow; second <= in.secondHigh; ++second) {
@@ -110,7 +93,7 @@ TEST(SplitRule, MatchesBruteForceOnEveryWellFormedSmallInput) {
       for (std::int32_t secondLow = 0; secondLow <= kBound; ++secondLow) {
         for (std::int32_t secondHigh = secondLow; secondHigh <= kBound; ++secondHigh) {
           for (std::int32_t divisor = 1; divisor <= kLargestDivisor; ++divisor) {
-            const Input in{firstLow, firstHigh, secondLow, secondHigh, divisor};
+            const SplitInput in{firstLow, firstHigh, secondLow, secondHigh, divisor};
             ASSERT_EQ(show(split(in)), show(bruteForce(in))) << "input: " << in;
           }
         }
@@ -133,7 +116,7 @@ TEST(SplitRule, MatchesReferenceOnEveryCombinationOfBoundaryValues) {
       for (std::int32_t secondLow : boundaryValues()) {
         for (std::int32_t secondHigh : boundaryValues()) {
           for (std::int32_t divisor : boundaryValues()) {
-            const Input in{firstLow, firstHigh, secondLow, secondHigh, divisor};
+            const SplitInput in{firstLow, firstHigh, secondLow, secondHigh, divisor};
             ASSERT_EQ(show(split(in)), show(reference(in))) << "input: " << in;
           }
         }
@@ -162,7 +145,7 @@ TEST(SplitRule, MatchesReferenceOnSeededRandomInputs) {
     }
   };
   for (int i = 0; i < 2'000'000; ++i) {
-    const Input in{draw(), draw(), draw(), draw(), draw()};
+    const SplitInput in{draw(), draw(), draw(), draw(), draw()};
     ASSERT_EQ(show(split(in)), show(reference(in))) << "input: " << in;
   }
 }
