@@ -80,12 +80,6 @@ write_input() {
   cp gorvi.in "$dir.in-before"
 }
 
-# The first run may set up an emulator (Wine makes its prefix and can say so);
-# it is not one of the cases.
-begin warm-up
-write_input '1 2 3 4 5\n'
-run_program
-
 # Input files as text: name | gorvi.in (printf format) | expected answer line.
 # An empty answer means gorvi.out is left empty: no answer was computed.
 text_cases=(
