@@ -8,8 +8,6 @@ namespace {
 // The rule counts in 32-bit two's complement. Signed overflow is undefined in
 // C++, so each operation wraps through std::uint32_t, where it is defined, and
 // converts back, which C++20 defines as modulo 2^32.
-static_assert(std::numeric_limits<unsigned int>::digits >= 32,
-              "uint32_t arithmetic must not promote to a signed int");
 
 // a + b, wrapping around modulo 2^32.
 constexpr std::int32_t wrappingAdd(std::int32_t a, std::int32_t b) {
