@@ -15,8 +15,10 @@ cmake --build --preset fuzz
 top=$PWD
 findings=$top/build/fuzz/findings
 mkdir -p "$findings"
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
 for target in split_rule program; do
-  corpus=$(mktemp -d)
+  rm -rf "${corpus:?}"/*
   cp "$top/fuzz/corpus/$target"/* "$corpus/"
   echo "fuzzing ${target} for ${seconds}s"
   log=$top/build/fuzz/$target.log
@@ -28,5 +30,4 @@ for target in split_rule program; do
     exit 1
   fi
   grep -E '^stat::(number_of_executed_units|average_exec_per_sec)' "$log" | sed "s/^/$target /"
-  rm -rf "$corpus"
 done
