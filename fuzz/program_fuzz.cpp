@@ -11,12 +11,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <optional>
 #include <span>
 #include <string>
+#include <system_error>
 
 #include "split_reference.h"
 
@@ -61,11 +63,29 @@ std::string readFile(const char* name) {
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
+// The scratch folder, under TMPDIR when it is set; removed when the fuzzer
+// exits normally (fuzz/run.sh also points TMPDIR at a folder of its own and
+// removes that, which covers a run that ends on a finding).
+std::string& scratchFolder() {
+  static std::string folder;
+  return folder;
+}
+
+void removeScratchFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(scratchFolder(), ignored);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
-  std::string folder = "/tmp/gorvi-program-fuzz-XXXXXX";
+  std::string folder =
+      (std::filesystem::temp_directory_path() / "gorvi-program-fuzz-XXXXXX").string();
   if (mkdtemp(folder.data()) == nullptr || chdir(folder.c_str()) != 0) {
+    std::abort();
+  }
+  scratchFolder() = folder;
+  if (std::atexit(removeScratchFolder) != 0) {
     std::abort();
   }
   return 0;

@@ -15,15 +15,19 @@ cmake --build --preset fuzz
 top=$PWD
 findings=$top/build/fuzz/findings
 mkdir -p "$findings"
-corpus=$(mktemp -d)
-trap 'rm -rf "$corpus"' EXIT
+# The working corpus, and TMPDIR for the program target's scratch folder, in
+# one folder that goes away however the run ends.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+corpus=$work/corpus
+mkdir "$corpus" "$work/tmp"
 for target in split_rule program; do
   rm -rf "${corpus:?}"/*
   cp "$top/fuzz/corpus/$target"/* "$corpus/"
   echo "fuzzing ${target} for ${seconds}s"
   log=$top/build/fuzz/$target.log
   # Paths are absolute: the program target works in a scratch folder of its own.
-  if ! "$top/build/fuzz/fuzz/${target}_fuzz" -max_total_time="$seconds" -print_final_stats=1 \
+  if ! TMPDIR=$work/tmp "$top/build/fuzz/fuzz/${target}_fuzz" -max_total_time="$seconds" -print_final_stats=1 \
       -artifact_prefix="$findings/$target-" "$corpus" >"$log" 2>&1; then
     tail -n 40 "$log"
     echo "fuzz target $target found a fault; see $findings"

@@ -8,6 +8,12 @@
 # Usage: program_test.sh [--crlf] COMMAND...
 #   COMMAND   the program, absolute, after any emulator (wine64 gorvi.exe)
 #   --crlf    expect CRLF line ends (a Windows build writes text mode)
+#
+# The fault cases that need the program as a process of its own (system-call
+# faults with strace, file-size limits with prlimit, another user with
+# setpriv) run when COMMAND is the program alone, not an emulator. A case
+# whose tool or privilege is missing says so and is skipped; with
+# GORVI_REQUIRE_ALL_TESTS=1 (as CI sets it) a skip counts as a failure.
 set -u
 
 eol=$'\n'
@@ -22,18 +28,33 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 passed=0
 failed=0
+skipped=0
 
+# Records a failed check of the current case; a case with any failed check
+# counts once as failed.
 fail() {
   echo "FAIL $case_name: $*"
-  failed=$((failed + 1))
+  case_failed=1
 }
 
 # Starts a case: a fresh folder, made the current one.
 begin() {
   case_name=$1
-  failed_before=$failed
+  case_failed=0
   dir=$scratch/$case_name
   mkdir -p "$dir" && cd "$dir" || exit 2
+}
+
+# Skips the current case, saying why in one line.
+skip() {
+  if [[ ${GORVI_REQUIRE_ALL_TESTS-} == 1 ]]; then
+    echo "FAIL $case_name: cannot run: $*"
+    failed=$((failed + 1))
+  else
+    echo "SKIP $case_name: $*"
+    skipped=$((skipped + 1))
+  fi
+  cd "$scratch" || exit 2
 }
 
 # Runs the program in the current case folder with no console input; the
@@ -70,7 +91,11 @@ finish() {
   local extra
   extra=$(ls -A | grep -v -x -e gorvi.in -e gorvi.out)
   [[ -z $extra ]] || fail "unexpected files: $extra"
-  ((failed == failed_before)) && passed=$((passed + 1))
+  if ((case_failed)); then
+    failed=$((failed + 1))
+  else
+    passed=$((passed + 1))
+  fi
   cd "$scratch" || exit 2
 }
 
@@ -188,5 +213,184 @@ write_input '1 2 3 4 5\n'
 status=$?
 finish '1 4'
 
-echo "$passed passed, $failed failed"
+# gorvi.out the same file as gorvi.in, however linked: emptying it would
+# destroy the input, so neither file is touched. name | how gorvi.out is made.
+same_file_cases=(
+  'output-is-a-symbolic-link-to-input|ln -s gorvi.in gorvi.out'
+  'output-is-a-hard-link-to-input|ln gorvi.in gorvi.out'
+  'input-is-a-symbolic-link-to-output|mv gorvi.in gorvi.out && ln -s gorvi.out gorvi.in'
+  'output-is-a-symbolic-link-by-a-longer-path|ln -s "$PWD/../$case_name/./gorvi.in" gorvi.out'
+)
+for entry in "${same_file_cases[@]}"; do
+  IFS='|' read -r name link <<<"$entry"
+  begin "$name"
+  write_input '1 2 3 4 5\n'
+  eval "$link"
+  run_program
+  finish '' none
+done
+
+# The fault cases below run the program as a process of its own.
+if (($# > 1)); then
+  echo "note: system-call faults, file-size limits and other users are checked on native builds only"
+  echo "$passed passed, $failed failed, $skipped skipped"
+  ((failed == 0))
+  exit
+fi
+
+# Copies the program where any user may run it, for the cases that drop
+# privileges (the build tree may sit in a folder only its owner can enter).
+chmod 755 "$scratch"
+mkdir "$scratch/bin"
+cp "${program[0]}" "$scratch/bin/"
+program=("$scratch/bin/$(basename "${program[0]}")")
+
+# A coverage build writes its profile at exit; under a file-size limit or as
+# another user it could not, and would say so on the console.
+profile_discarded=()
+[[ -n ${LLVM_PROFILE_FILE-} ]] && profile_discarded=(env LLVM_PROFILE_FILE=/dev/null)
+
+strace_works=0
+strace -o /dev/null true 2>/dev/null && strace_works=1
+strace_missing="strace with working system-call tracing is needed (Debian: strace)"
+
+# Runs the program under strace with the given filter and fault injection;
+# the trace goes to $dir.trace. LeakSanitizer cannot work under a tracer, so
+# a sanitized build skips its leak check there (the other cases make it).
+run_program_under_strace() {
+  ASAN_OPTIONS="${ASAN_OPTIONS-}:detect_leaks=0" strace -qq -o "$dir.trace" "$@" "${program[@]}" \
+    </dev/null >"$dir.stdout" 2>"$dir.stderr"
+  status=$?
+}
+
+# Read errors from the disk, injected into the program's real read() of
+# gorvi.in: a number cut short must never be taken as read.
+# name | which read of gorvi.in fails
+# The second case puts the divisor 12 across the end of the first block that
+# stdio reads, so the failing second read leaves "1" behind it; taken as
+# read, it would give the answer 10 10.
+read_error_cases=(
+  'read-error-at-the-first-read|1'
+  'read-error-inside-the-last-number|2'
+)
+for entry in "${read_error_cases[@]}"; do
+  IFS='|' read -r name which_read <<<"$entry"
+  begin "$name"
+  ((strace_works)) || { skip "$strace_missing"; continue; }
+  write_input '0 10 0 10'
+  block=$(stat -c %o gorvi.in)
+  head -c $((block - 1 - 9)) /dev/zero | tr '\0' ' ' >>gorvi.in
+  printf '12\n' >>gorvi.in
+  cp gorvi.in "$dir.in-before"
+  run_program_under_strace -P "$(pwd -P)/gorvi.in" -e inject=read:error=EIO:when="$which_read"
+  grep -q 'EIO.*(INJECTED)' "$dir.trace" || fail "no read error was injected"
+  finish ''
+done
+
+begin read-error-control-the-same-input-without-a-fault
+write_input '0 10 0 10'
+head -c $(($(stat -c %o gorvi.in) - 1 - 9)) /dev/zero | tr '\0' ' ' >>gorvi.in
+printf '12\n' >>gorvi.in
+cp gorvi.in "$dir.in-before"
+run_program
+finish '2 10'
+
+# Writes of the answer that fail: gorvi.out keeps nothing, never part of a
+# line. name | gorvi.in | error of every write to gorvi.out
+write_error_cases=(
+  'write-fails-no-space|1 2 3 4 5\n|ENOSPC'
+  'write-fails-quota|-2147483648 0 0 -2147483648 -1\n|EDQUOT'
+  'write-fails-disk-error|5 6 1 2 10\n|EIO'
+)
+for entry in "${write_error_cases[@]}"; do
+  IFS='|' read -r name input error <<<"$entry"
+  begin "$name"
+  ((strace_works)) || { skip "$strace_missing"; continue; }
+  write_input "$input"
+  run_program_under_strace -P "$(pwd -P)/gorvi.out" -e inject=write:error="$error"
+  grep -q "$error.*(INJECTED)" "$dir.trace" || fail "no write error was injected"
+  finish ''
+done
+
+# A file-size limit (RLIMIT_FSIZE) below the answer line: the write is cut
+# short or fails, and SIGXFSZ must not end the process.
+# name | gorvi.in | limit in bytes | expected gorvi.out
+file_size_limit_cases=(
+  'file-size-limit-zero|1 2 3 4 5\n|0|'
+  'file-size-limit-two-bytes-of-a-long-line|-2147483647 -1 -2147483647 -2147483647 2\n|2|'
+  'file-size-limit-one-byte-short|1 2 3 4 5\n|3|'
+  'file-size-limit-one-byte-short-of-the-longest-line|-2147483648 2147483647 -2147483648 -1 -2147483648\n|22|'
+  'file-size-limit-exactly-the-line|1 2 3 4 5\n|4|1 4'
+)
+for entry in "${file_size_limit_cases[@]}"; do
+  IFS='|' read -r name input limit expected <<<"$entry"
+  begin "$name"
+  command -v prlimit >/dev/null || { skip "prlimit is needed (Debian: util-linux)"; continue; }
+  write_input "$input"
+  "${profile_discarded[@]}" prlimit --fsize="$limit" "${program[@]}" </dev/null \
+    >"$dir.stdout" 2>"$dir.stderr"
+  status=$?
+  finish "$expected"
+done
+
+# gorvi.out a FIFO whose reader has gone by the time the answer is written:
+# the write fails with EPIPE, and SIGPIPE must not end the process. The
+# reader opens the FIFO and closes it at once; strace holds the program's
+# write back until then.
+begin output-is-a-pipe-whose-reader-went-away
+if ((strace_works)); then
+  write_input '1 2 3 4 5\n'
+  mkfifo gorvi.out
+  (exec 3<gorvi.out) &
+  ASAN_OPTIONS="${ASAN_OPTIONS-}:detect_leaks=0" timeout 60 strace -qq -o "$dir.trace" -P "$(pwd -P)/gorvi.out" \
+    -e inject=write:delay_enter=300000 "${program[@]}" </dev/null >"$dir.stdout" 2>"$dir.stderr"
+  status=$?
+  wait
+  grep -q 'EPIPE' "$dir.trace" || fail "the write did not meet a closed pipe: $(grep write "$dir.trace")"
+  finish '' none
+else
+  skip "$strace_missing"
+fi
+
+# Permissions as an ordinary user sees them. As root the program runs as
+# nobody (setpriv), since root may read and write anything.
+# name | mode of gorvi.in | mode of gorvi.out, or "absent" | mode of the folder | expected
+# "absent" as the expected answer means no gorvi.out may appear.
+as_user=()
+if ((EUID == 0)); then
+  as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+fi
+permission_cases=(
+  'read-only-input-is-answered|444|absent|777|1 4'
+  'write-only-output-is-answered-and-replaced|444|222|555|1 4'
+  'unreadable-input-leaves-output-empty|000|absent|777|'
+  'unwritable-folder-gets-nothing-written|444|absent|555|absent'
+)
+for entry in "${permission_cases[@]}"; do
+  IFS='|' read -r name input_mode output_mode folder_mode expected <<<"$entry"
+  begin "$name"
+  if ((EUID == 0)) && ! setpriv --reuid=65534 --regid=65534 --clear-groups true 2>/dev/null; then
+    skip "as root, dropping to the user nobody needs setpriv (Debian: util-linux)"
+    continue
+  fi
+  write_input '1 2 3 4 5\n'
+  [[ $output_mode == absent ]] || printf 'a stale answer that must go\n' >gorvi.out
+  [[ $output_mode == absent ]] || chmod "$output_mode" gorvi.out
+  chmod "$input_mode" gorvi.in
+  chmod "$folder_mode" .
+  "${profile_discarded[@]}" "${as_user[@]}" "${program[@]}" </dev/null \
+    >"$dir.stdout" 2>"$dir.stderr"
+  status=$?
+  chmod 755 .
+  chmod 644 gorvi.in
+  [[ -e gorvi.out ]] && chmod 644 gorvi.out
+  if [[ $expected == absent ]]; then
+    [[ ! -e gorvi.out ]] || fail "gorvi.out was created"
+    finish '' none
+  else
+    finish "$expected"
+  fi
+done
+
+echo "$passed passed, $failed failed, $skipped skipped"
 ((failed == 0))
