@@ -26,6 +26,19 @@ program=("$@")
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+
+# gorvi always exits 0, so a first run that does not means the program cannot
+# run here at all: an emulator wrapper that exits 77 has said why in a line
+# (a skip), anything else is a failure.
+mkdir "$scratch/probe"
+(cd "$scratch/probe" && "${program[@]}" </dev/null >/dev/null 2>"$scratch/probe.stderr")
+probe_status=$?
+if ((probe_status != 0)); then
+  cat "$scratch/probe.stderr"
+  ((probe_status == 77)) || echo "the program cannot run: exit status $probe_status"
+  exit "$probe_status"
+fi
+rm -rf "$scratch/probe"
 passed=0
 failed=0
 skipped=0
