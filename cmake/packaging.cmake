@@ -37,11 +37,10 @@ else()
   set(CPACK_GENERATOR DEB TGZ)
 endif()
 # One package per generator, holding the program and the documents laid out
-# for that generator (chosen in packaging-per-generator.cmake).
+# for that generator (see packaging-per-generator.cmake).
 set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
-set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/packaging-per-generator.cmake)
 # Archives are named gorvi-VERSION-SYSTEM; CPack tells win32 from win64 only
 # for MSVC, so a MinGW build says which it is.
