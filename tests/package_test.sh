@@ -3,11 +3,12 @@
 # each one with nothing but CMake, checks that it holds exactly the files it
 # should, and runs the program in it on a real gorvi.in.
 #
-# Usage: package_test.sh CMAKE CPACK CPACK_CONFIG SOURCE_DIR VERSION [EMULATOR...]
-#   EMULATOR   what runs a Windows program here (the .zip's gorvi.exe)
+# Usage: package_test.sh CMAKE CPACK CPACK_CONFIG BUILD_CONFIG SOURCE_DIR VERSION [EMULATOR...]
+#   BUILD_CONFIG   the configuration to package (Release, Debug, ...)
+#   EMULATOR       what runs a Windows program here (the .zip's gorvi.exe)
 set -u
-cmake=$1 cpack=$2 config=$3 source_dir=$4 version=$5
-shift 5
+cmake=$1 cpack=$2 config=$3 build_config=$4 source_dir=$5 version=$6
+shift 6
 emulator=("$@")
 
 scratch=$(mktemp -d)
@@ -48,7 +49,7 @@ check_files() {
   [[ $have == "$want" ]] || fail "holds $(echo $have), want $(echo $want)"
 }
 
-if ! "$cpack" --config "$config" -B "$scratch/packages" >"$scratch/cpack.log" 2>&1; then
+if ! "$cpack" --config "$config" -C "$build_config" -B "$scratch/packages" >"$scratch/cpack.log" 2>&1; then
   cat "$scratch/cpack.log"
   echo "cpack failed"
   exit 1

@@ -276,12 +276,20 @@ run_program_under_strace() {
   status=$?
 }
 
+# Writes gorvi.in as 0 10 0 10 12 (answer 2 10) with the divisor 12 across
+# the end of the first block that stdio reads (the file's I/O block size): a
+# failing second read leaves "1" behind it, which taken as read would give
+# the answer 10 10.
+write_input_across_a_block() {
+  write_input '0 10 0 10'
+  head -c $(($(stat -c %o gorvi.in) - 1 - 9)) /dev/zero | tr '\0' ' ' >>gorvi.in
+  printf '12\n' >>gorvi.in
+  cp gorvi.in "$dir.in-before"
+}
+
 # Read errors from the disk, injected into the program's real read() of
 # gorvi.in: a number cut short must never be taken as read.
 # name | which read of gorvi.in fails
-# The second case puts the divisor 12 across the end of the first block that
-# stdio reads, so the failing second read leaves "1" behind it; taken as
-# read, it would give the answer 10 10.
 read_error_cases=(
   'read-error-at-the-first-read|1'
   'read-error-inside-the-last-number|2'
@@ -290,21 +298,14 @@ for entry in "${read_error_cases[@]}"; do
   IFS='|' read -r name which_read <<<"$entry"
   begin "$name"
   ((strace_works)) || { skip "$strace_missing"; continue; }
-  write_input '0 10 0 10'
-  block=$(stat -c %o gorvi.in)
-  head -c $((block - 1 - 9)) /dev/zero | tr '\0' ' ' >>gorvi.in
-  printf '12\n' >>gorvi.in
-  cp gorvi.in "$dir.in-before"
+  write_input_across_a_block
   run_program_under_strace -P "$(pwd -P)/gorvi.in" -e inject=read:error=EIO:when="$which_read"
   grep -q 'EIO.*(INJECTED)' "$dir.trace" || fail "no read error was injected"
   finish ''
 done
 
 begin read-error-control-the-same-input-without-a-fault
-write_input '0 10 0 10'
-head -c $(($(stat -c %o gorvi.in) - 1 - 9)) /dev/zero | tr '\0' ' ' >>gorvi.in
-printf '12\n' >>gorvi.in
-cp gorvi.in "$dir.in-before"
+write_input_across_a_block
 run_program
 finish '2 10'
 
