@@ -268,11 +268,12 @@ strace -o /dev/null true 2>/dev/null && strace_works=1
 strace_missing="strace with working system-call tracing is needed (Debian: strace)"
 
 # Runs the program under strace with the given filter and fault injection;
-# the trace goes to $dir.trace. LeakSanitizer cannot work under a tracer, so
-# a sanitized build skips its leak check there (the other cases make it).
+# the trace goes to $dir.trace, and a run stuck for a minute is ended.
+# LeakSanitizer cannot work under a tracer, so a sanitized build skips its
+# leak check there (the other cases make it).
 run_program_under_strace() {
-  ASAN_OPTIONS="${ASAN_OPTIONS-}:detect_leaks=0" strace -qq -o "$dir.trace" "$@" "${program[@]}" \
-    </dev/null >"$dir.stdout" 2>"$dir.stderr"
+  ASAN_OPTIONS="${ASAN_OPTIONS-}:detect_leaks=0" timeout 60 strace -qq -o "$dir.trace" "$@" \
+    "${program[@]}" </dev/null >"$dir.stdout" 2>"$dir.stderr"
   status=$?
 }
 
@@ -356,9 +357,7 @@ if ((strace_works)); then
   write_input '1 2 3 4 5\n'
   mkfifo gorvi.out
   (exec 3<gorvi.out) &
-  ASAN_OPTIONS="${ASAN_OPTIONS-}:detect_leaks=0" timeout 60 strace -qq -o "$dir.trace" -P "$(pwd -P)/gorvi.out" \
-    -e inject=write:delay_enter=300000 "${program[@]}" </dev/null >"$dir.stdout" 2>"$dir.stderr"
-  status=$?
+  run_program_under_strace -P "$(pwd -P)/gorvi.out" -e inject=write:delay_enter=1000000
   wait
   grep -q 'EPIPE' "$dir.trace" || fail "the write did not meet a closed pipe: $(grep write "$dir.trace")"
   finish '' none
