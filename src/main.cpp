@@ -45,10 +45,10 @@ int main() {
   const bool inputOpen = std::freopen("gorvi.in", "rt", stdin) != nullptr;
   // When gorvi.out is the input file itself (a symbolic or hard link either
   // way), emptying it would destroy the input: touch neither. The files are
-  // compared, not their names; a gorvi.out that does not exist yet is not
-  // the same file.
-  std::error_code noSuchFile;
-  if (std::filesystem::equivalent("gorvi.in", "gorvi.out", noSuchFile)) {
+  // compared, not their names. When they cannot be compared (gorvi.out does
+  // not exist yet, say) they are not the same file.
+  std::error_code comparisonError;
+  if (std::filesystem::equivalent("gorvi.in", "gorvi.out", comparisonError)) {
     return 0;
   }
   const bool outputOpen = std::freopen("gorvi.out", "wt", stdout) != nullptr;
